@@ -15,6 +15,12 @@ std::string quoteIdentifier(std::string_view name) {
     return out;
 }
 
+std::string quoteQualified(std::string_view name) {
+    size_t dot = name.find('.');
+    if (dot == std::string_view::npos) return quoteIdentifier(name);
+    return quoteIdentifier(name.substr(0, dot)) + "." + quoteIdentifier(name.substr(dot + 1));
+}
+
 void appendLiteral(std::string& out, const Connection& connection, const Value& value) {
     if (value.isNull()) {
         out += "NULL";

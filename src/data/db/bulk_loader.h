@@ -32,5 +32,7 @@ private:
 // Appends a value as an SQL literal: NULL, or the escaped text in single quotes.
 void appendLiteral(std::string& out, const Connection& connection, const Value& value);
 std::string quoteIdentifier(std::string_view name);
+// "db.table" quoted part by part; a name without a dot as quoteIdentifier.
+std::string quoteQualified(std::string_view name);
 
 }  // namespace tarvo::db

@@ -173,8 +173,10 @@ ResultSet Connection::query(std::string_view sql) {
         unsigned long* lengths = mysql_fetch_lengths(guard.result);
         Row row;
         row.reserve(count);
-        for (unsigned i = 0; i < count; ++i)
-            row.push_back(raw[i] ? Value(std::string(raw[i], lengths[i])) : Value::null());
+        for (unsigned i = 0; i < count; ++i) {
+            if (raw[i]) row.emplace_back(raw[i], lengths[i]);
+            else row.emplace_back();
+        }
         rows.push_back(std::move(row));
     }
     mysql_free_result(guard.result);
@@ -199,7 +201,7 @@ void Connection::stream(std::string_view sql, const RowSink& onRow) {
     while (MYSQL_ROW raw = mysql_fetch_row(guard.result)) {
         unsigned long* lengths = mysql_fetch_lengths(guard.result);
         for (size_t i = 0; i < columns.size(); ++i)
-            row[i] = raw[i] ? Value(std::string(raw[i], lengths[i])) : Value::null();
+            row[i] = raw[i] ? Value(raw[i], lengths[i]) : Value::null();
         onRow(columns, row);
     }
     if (mysql_errno(handle_) != 0) fail(sql);

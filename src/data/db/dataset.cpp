@@ -38,7 +38,7 @@ Dataset::Dataset(Connection& connection, std::string sql, std::string table)
     : connection_(&connection), sql_(std::move(sql)), table_(std::move(table)) {}
 
 Dataset Dataset::table(Connection& connection, std::string table) {
-    std::string sql = "select * from " + quoteIdentifier(table);
+    std::string sql = "select * from " + quoteQualified(table);
     return Dataset(connection, std::move(sql), std::move(table));
 }
 
@@ -141,16 +141,43 @@ void Dataset::rebuildVisible() {
     } else {
         for (size_t i = 0; i < rows.size(); ++i) visible_.push_back(i);
     }
-    if (!sortColumns_.empty()) {
-        const auto& columns = result_.columns();
-        std::stable_sort(visible_.begin(), visible_.end(), [&](size_t a, size_t b) {
-            for (size_t column : sortColumns_) {
-                int c = compareValues(rows[a][column], rows[b][column], columns[column].isNumeric());
-                if (c != 0) return c < 0;
-            }
-            return false;
-        });
+    if (!sortColumns_.empty()) sortVisible();
+}
+
+// Sort keys are read once per row, not once per comparison.
+void Dataset::sortVisible() {
+    const auto& rows = result_.rows();
+    const auto& columns = result_.columns();
+    struct Key {
+        bool numeric;
+        std::vector<double> numbers;
+        std::vector<std::string> texts;
+        std::vector<char> nulls;
+    };
+    std::vector<Key> keys;
+    for (size_t column : sortColumns_) {
+        Key key{columns[column].isNumeric(), {}, {}, std::vector<char>(rows.size())};
+        if (key.numeric) key.numbers.resize(rows.size());
+        else key.texts.resize(rows.size());
+        for (size_t row : visible_) {
+            const Value& value = rows[row][column];
+            key.nulls[row] = value.isNull();
+            if (key.numeric) key.numbers[row] = value.asDouble();
+            else key.texts[row] = utf8Lower(withoutTrailingSpaces(value.asString()));
+        }
+        keys.push_back(std::move(key));
     }
+    std::stable_sort(visible_.begin(), visible_.end(), [&](size_t a, size_t b) {
+        for (const Key& key : keys) {
+            if (key.nulls[a] != key.nulls[b]) return key.nulls[a] > key.nulls[b];
+            if (key.numeric) {
+                if (key.numbers[a] != key.numbers[b]) return key.numbers[a] < key.numbers[b];
+            } else if (int c = key.texts[a].compare(key.texts[b]); c != 0) {
+                return c < 0;
+            }
+        }
+        return false;
+    });
 }
 
 void Dataset::first() {
@@ -273,7 +300,7 @@ std::optional<size_t> Dataset::findRowById(long long id) const {
 }
 
 void Dataset::reloadRow(size_t rowIndex, long long id) {
-    ResultSet fresh = connection_->query("select * from " + quoteIdentifier(table_) +
+    ResultSet fresh = connection_->query("select * from " + quoteQualified(table_) +
                                          " where id = " + std::to_string(id));
     if (fresh.empty()) return;
     // The table's columns may be ordered differently from the query's: copy by name.
@@ -284,7 +311,7 @@ void Dataset::reloadRow(size_t rowIndex, long long id) {
 
 void Dataset::post() {
     if (state_ != State::Insert && state_ != State::Edit) return;
-    const std::string table = quoteIdentifier(requireTable());
+    const std::string table = quoteQualified(requireTable());
     const auto& columns = result_.columns();
     if (state_ == State::Insert) {
         std::string names, values;
@@ -338,7 +365,7 @@ void Dataset::cancel() {
 }
 
 void Dataset::remove() {
-    const std::string table = quoteIdentifier(requireTable());
+    const std::string table = quoteQualified(requireTable());
     if (state_ != State::Browse) cancel();
     const size_t idColumn = requireColumn("id");
     size_t rowIndex = visible_.at(position_);

@@ -90,6 +90,7 @@ private:
     };
 
     void rebuildVisible();
+    void sortVisible();
     const Row& currentRow() const;
     size_t requireColumn(std::string_view name) const;
     std::string requireTable() const;

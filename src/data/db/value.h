@@ -13,6 +13,7 @@ public:
     static Value null() { return Value(); }
     Value(std::string text) : text_(std::move(text)), null_(false) {}
     Value(const char* text) : text_(text), null_(false) {}
+    Value(const char* data, size_t size) : text_(data, size), null_(false) {}
 
     bool isNull() const { return null_; }
     const std::string& asString() const { return text_; }

@@ -1,0 +1,2 @@
+INSERT INTO tipakmar (id,opis) VALUES
+(1,'bez akciznih markica');
