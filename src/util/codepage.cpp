@@ -4,6 +4,8 @@
 #include <array>
 #include <utility>
 
+#include "util/utf8.h"
+
 namespace tarvo {
 namespace {
 
@@ -104,48 +106,9 @@ constexpr char32_t kInvalid = 0xFFFFFFFF;
 
 // Reads one code point at `pos` and moves past it; a malformed sequence yields kInvalid for its first byte.
 char32_t nextUtf8(std::string_view text, std::size_t& pos) {
-  const auto lead = static_cast<unsigned char>(text[pos++]);
-  if (lead < 0x80) return lead;
-  int extra = 0;
-  char32_t cp = 0;
-  if ((lead & 0xE0) == 0xC0) {
-    extra = 1;
-    cp = lead & 0x1F;
-  } else if ((lead & 0xF0) == 0xE0) {
-    extra = 2;
-    cp = lead & 0x0F;
-  } else if ((lead & 0xF8) == 0xF0) {
-    extra = 3;
-    cp = lead & 0x07;
-  } else {
-    return kInvalid;
-  }
-  if (pos + extra > text.size()) return kInvalid;
-  for (int i = 0; i < extra; ++i) {
-    const auto next = static_cast<unsigned char>(text[pos + i]);
-    if ((next & 0xC0) != 0x80) return kInvalid;
-    cp = (cp << 6) | (next & 0x3F);
-  }
-  pos += extra;
-  return cp;
-}
-
-void appendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
+  const Utf8Char c = decodeUtf8(text, pos);
+  pos += c.size;
+  return c.valid ? c.codePoint : kInvalid;
 }
 
 char encodeOrQuestionMark(CodePage page, char32_t cp) {
