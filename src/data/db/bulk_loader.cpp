@@ -34,7 +34,7 @@ void appendLiteral(std::string& out, const Connection& connection, const Value& 
 BulkLoader::BulkLoader(Connection& connection, std::string table, std::vector<std::string> columns,
                        size_t batchBytes)
     : connection_(connection), columnCount_(columns.size()), batchBytes_(batchBytes) {
-    head_ = "insert into " + quoteIdentifier(table) + " (";
+    head_ = "insert into " + quoteQualified(table) + " (";
     for (size_t i = 0; i < columns.size(); ++i) {
         if (i) head_ += ',';
         head_ += quoteIdentifier(columns[i]);

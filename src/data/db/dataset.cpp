@@ -54,7 +54,8 @@ void Dataset::setSql(std::string sql) {
 void Dataset::open() {
     result_ = connection_->query(sql_);
     state_ = State::Browse;
-    if (!indexFields_.empty()) setIndexFields(indexFields_);
+    visible_.clear();
+    sortColumns_ = resolveSortColumns(indexFields_);
     rebuildVisible();
     first();
 }
@@ -66,8 +67,7 @@ void Dataset::close() {
 }
 
 void Dataset::refresh() {
-    std::optional<long long> id;
-    if (isOpen() && !eof() && hasField("id")) id = field("id").asInt();
+    std::optional<Value> id = currentId();
     size_t oldPosition = position_;
     open();
     if (id) {
@@ -88,7 +88,7 @@ size_t Dataset::requireColumn(std::string_view name) const {
     throw DbError("Nepoznata kolona: " + std::string(name), sql_);
 }
 
-void Dataset::setIndexFields(std::string_view fields) {
+std::vector<size_t> Dataset::resolveSortColumns(std::string_view fields) const {
     std::vector<size_t> columns;
     size_t start = 0;
     while (start <= fields.size()) {
@@ -97,20 +97,26 @@ void Dataset::setIndexFields(std::string_view fields) {
         std::string_view name = fields.substr(start, end - start);
         while (!name.empty() && name.front() == ' ') name.remove_prefix(1);
         while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
-        if (!name.empty() && isOpen()) columns.push_back(requireColumn(name));
+        if (!name.empty()) columns.push_back(requireColumn(name));
         start = end + 1;
     }
+    return columns;
+}
+
+void Dataset::setIndexFields(std::string_view fields) {
+    if (!isOpen()) {
+        indexFields_ = std::string(fields);
+        return;
+    }
+    std::vector<size_t> columns = resolveSortColumns(fields);
+    std::optional<Value> id = currentId();
     indexFields_ = std::string(fields);
     sortColumns_ = std::move(columns);
-    if (isOpen()) {
-        std::optional<long long> id;
-        if (!eof() && result_.columnIndex("id")) id = field("id").asInt();
-        rebuildVisible();
-        if (id) {
-            if (auto row = findRowById(*id)) return placeOnRow(*row);
-        }
-        first();
+    rebuildVisible();
+    if (id) {
+        if (auto row = findRowById(*id)) return placeOnRow(*row);
     }
+    first();
 }
 
 void Dataset::setFilter(Filter filter) {
@@ -290,18 +296,33 @@ void Dataset::setField(std::string_view name, Value value) {
     changed_[column] = true;
 }
 
-std::optional<size_t> Dataset::findRowById(long long id) const {
+std::optional<Value> Dataset::currentId() const {
+    if (!isOpen() || eof() || !result_.columnIndex("id")) return std::nullopt;
+    return result_.rows()[visible_[position_]][*result_.columnIndex("id")];
+}
+
+std::string Dataset::idCondition(const Value& id) const {
+    const size_t column = requireColumn("id");
+    if (result_.columns()[column].isNumeric()) return " where id = " + std::to_string(id.asInt());
+    std::string condition = " where id = ";
+    appendLiteral(condition, *connection_, id);
+    return condition;
+}
+
+std::optional<size_t> Dataset::findRowById(const Value& id) const {
     auto column = result_.columnIndex("id");
     if (!column) return std::nullopt;
+    const bool numeric = result_.columns()[*column].isNumeric();
     const auto& rows = result_.rows();
-    for (size_t i = 0; i < rows.size(); ++i)
-        if (rows[i][*column].asInt() == id) return i;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const Value& cell = rows[i][*column];
+        if (numeric ? cell.asInt() == id.asInt() : compareValues(cell, id, false) == 0) return i;
+    }
     return std::nullopt;
 }
 
-void Dataset::reloadRow(size_t rowIndex, long long id) {
-    ResultSet fresh = connection_->query("select * from " + quoteQualified(table_) +
-                                         " where id = " + std::to_string(id));
+void Dataset::reloadRow(size_t rowIndex, const Value& id) {
+    ResultSet fresh = connection_->query("select * from " + quoteQualified(table_) + idCondition(id));
     if (fresh.empty()) return;
     // The table's columns may be ordered differently from the query's: copy by name.
     Row& row = result_.rows()[rowIndex];
@@ -327,13 +348,13 @@ void Dataset::post() {
         std::string sql = names.empty() ? "insert into " + table + " () values ()"
                                         : "insert into " + table + " (" + names + ") values (" + values + ")";
         connection_->execute(sql);
-        long long id = static_cast<long long>(connection_->lastInsertId());
         auto idColumn = result_.columnIndex("id");
-        if (idColumn && changed_[*idColumn]) id = buffer_[*idColumn].asInt();
+        Value id(std::to_string(connection_->lastInsertId()));
+        if (idColumn && changed_[*idColumn]) id = buffer_[*idColumn];
         result_.rows().push_back(buffer_);
         size_t rowIndex = result_.rows().size() - 1;
         if (idColumn) {
-            result_.rows()[rowIndex][*idColumn] = Value(std::to_string(id));
+            result_.rows()[rowIndex][*idColumn] = id;
             reloadRow(rowIndex, id);
         }
         state_ = State::Browse;
@@ -350,9 +371,8 @@ void Dataset::post() {
         assignments += quoteIdentifier(columns[i].name) + "=";
         appendLiteral(assignments, *connection_, buffer_[i]);
     }
-    const long long id = original[idColumn].asInt();
     if (!assignments.empty())
-        connection_->execute("update " + table + " set " + assignments + " where id = " + std::to_string(id));
+        connection_->execute("update " + table + " set " + assignments + idCondition(original[idColumn]));
     size_t rowIndex = visible_[position_];
     result_.rows()[rowIndex] = buffer_;
     state_ = State::Browse;
@@ -369,8 +389,7 @@ void Dataset::remove() {
     if (state_ != State::Browse) cancel();
     const size_t idColumn = requireColumn("id");
     size_t rowIndex = visible_.at(position_);
-    connection_->execute("delete from " + table + " where id = " +
-                         std::to_string(result_.rows()[rowIndex][idColumn].asInt()));
+    connection_->execute("delete from " + table + idCondition(result_.rows()[rowIndex][idColumn]));
     result_.rows().erase(result_.rows().begin() + static_cast<long>(rowIndex));
     size_t keep = position_;
     rebuildVisible();

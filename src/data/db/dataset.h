@@ -91,11 +91,16 @@ private:
 
     void rebuildVisible();
     void sortVisible();
+    std::vector<size_t> resolveSortColumns(std::string_view fields) const;
     const Row& currentRow() const;
     size_t requireColumn(std::string_view name) const;
     std::string requireTable() const;
-    std::optional<size_t> findRowById(long long id) const;
-    void reloadRow(size_t rowIndex, long long id);
+    // The current row's key, and the condition that finds a row by it: a text key (an account code, a
+    // parameter name) is compared as text, never as a number.
+    std::optional<Value> currentId() const;
+    std::string idCondition(const Value& id) const;
+    std::optional<size_t> findRowById(const Value& id) const;
+    void reloadRow(size_t rowIndex, const Value& id);
     void placeOnRow(size_t rowIndex);
 
     Connection* connection_;

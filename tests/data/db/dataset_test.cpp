@@ -54,6 +54,20 @@ TEST_F(DatasetTest, EditPostWritesByIdAndKeepsThePosition) {
     EXPECT_EQ(d.position(), 2u);
 }
 
+TEST_F(DatasetTest, RefreshAfterRowsVanishedElsewhere) {
+    auto d = db::Dataset::table(c, "konnal");
+    d.setIndexFields("nalogid;rbr");
+    d.open();
+    d.last();
+    c.execute("delete from konnal where nalogid = 2");
+    d.refresh();
+    EXPECT_EQ(d.recordCount(), 2u);
+    EXPECT_EQ(d.asString("opis"), "x") << "the row is gone: the cursor stays within the rows left";
+    c.execute("delete from konnal");
+    d.refresh();
+    EXPECT_TRUE(d.eof());
+}
+
 TEST_F(DatasetTest, InsertReadsBackIdAndDefaults) {
     auto d = db::Dataset::table(c, "konnal");
     d.setIndexFields("nalogid;rbr");
