@@ -69,8 +69,9 @@ TEST_F(StartupTest, CommandLineChoiceOpensThatCompanyYear) {
     EXPECT_EQ(session->data().MyConnection1().currentDatabase(), "prodaja_" + std::to_string(fid) + "_2024");
     EXPECT_GT(session->data().MyTable_konto().recordCount(), 100u) << "the chart of accounts is loaded";
     EXPECT_EQ(session->data().getParam("Tarvo_stavke_indexi"), "nalogid;rbr;id") << "created with its default";
-    EXPECT_EQ(session->caption("Tarvo", "T"),
-              "Tarvo - T - FIRMA: Demo d.o.o. (" + std::to_string(fid) + ") - poslovna godina:2024");
+    EXPECT_EQ(session->company().naziv, "Demo d.o.o.");
+    EXPECT_TRUE(session->working().MyConnection1().isOpen()) << "the working database is open too";
+    EXPECT_EQ(session->entry().mode(), EntryMode::Nista);
     EXPECT_TRUE(prompt.messages.empty());
 }
 

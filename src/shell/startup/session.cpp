@@ -16,7 +16,8 @@ Session::Session(UserPrompt& prompt, CommandLine commandLine, db::ConnectionPara
     : prompt_(prompt),
       commandLine_(std::move(commandLine)),
       data_(prompt),
-      catalogue_(prompt, commandLine_.host, std::move(server), std::move(names)) {}
+      catalogue_(prompt, commandLine_.host, std::move(server), names),
+      working_(prompt, names.work) {}
 
 bool Session::connectCatalogue() {
     if (!catalogue_.srediKonekciju()) {
@@ -45,12 +46,14 @@ bool Session::openCompany(const TFirma& firma) {
     company_ = firma;
     data_.copyFrom(company_);
     data_.setServer(catalogue_.connectionParams());
-    if (!data_.setujBaze() || !data_.srediKonekciju()) {
+    if (!data_.setujBaze() || !data_.srediKonekciju() || !working_.srediKonekciju(catalogue_.connectionParams())) {
         terminating_ = true;
         return false;
     }
     try {
         data_.otvoriTabele();
+        working_.setLookupTables(data_.MyTable_konto(), data_.MyTable_partner(), data_.MyTable_vrstanal());
+        working_.otvoriTabele();
     } catch (const std::exception&) {
         prompt_.message(tableOpenFailureMessage());
         terminating_ = true;
@@ -59,16 +62,20 @@ bool Session::openCompany(const TFirma& firma) {
     const std::string index = data_.sgetParam("Tarvo_stavke_indexi", "nalogid;rbr;id");
     if (data_.setKonnalIndex(index) != index)
         prompt_.message("Neispravan redoslijed stavki \"" + index + "\": koristi se nalogid;rbr;id");
+    working_.setStavkeIndexi(data_.setKonnalIndex(index));
+
+    const std::string konto = data_.prefixes.konto.empty() ? "" : data_.prefixes.konto + "konto";
+    const std::string partner = data_.prefixes.partner.empty() ? "" : data_.prefixes.partner + "partner";
+    entry_ = std::make_unique<VoucherEntry>(working_, data_.MyConnection2(),
+                                            BooksNames{data_.db_fin, data_.db_pr, konto, partner}, company_.godina,
+                                            journalSettings(), prompt_);
     return true;
 }
 
-std::string Session::caption(const std::string& applicationName, const std::string& title) const {
-    if (company_.arhivski) {
-        return applicationName + " - " + title + " - ARHIVSKI PODACI - FIRMA: " + company_.naziv +
-               " - poslovna godina:" + std::to_string(company_.godina);
-    }
-    return applicationName + " - " + title + " - FIRMA: " + company_.naziv + " (" + std::to_string(company_.id) +
-           ") - poslovna godina:" + std::to_string(company_.godina);
+JournalSettings Session::journalSettings() {
+    return readJournalSettings(
+        [this](const std::string& key, const std::string& value) { return data_.sgetParam(key, value); },
+        [this](const std::string& key, const std::string& value) { return catalogue_.sgetParam(key, value); });
 }
 
 bool Session::FormCloseQuery(bool voucherPanelVisible) {
@@ -77,6 +84,8 @@ bool Session::FormCloseQuery(bool voucherPanelVisible) {
         return false;
     }
     data_.zatvoriKonekcije();
+    working_.zatvoriTabele();
+    working_.MyConnection1().close();
     return true;
 }
 

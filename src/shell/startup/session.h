@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -6,13 +7,15 @@
 #include "data/catalogue/dm_firma.h"
 #include "data/company_year/tdatamodule1.h"
 #include "data/selection/izbor_firme.h"
+#include "journal/voucher_entry.h"
+#include "journal/working_database.h"
 #include "shell/startup/command_line.h"
 #include "util/user_prompt.h"
 
 namespace tarvo {
 
 // The program-wide state of one run, in the order the program creates it: the company-year data, the
-// catalogue, the current company. The start-up steps that do not need a window live here.
+// catalogue, the working database, the current company and, once it is open, its voucher entry. The start-up steps that do not need a window live here.
 class Session {
 public:
     // `server` supplies what the command line does not: the address of the default server (a test's own).
@@ -24,7 +27,13 @@ public:
     const CommandLine& commandLine() const { return commandLine_; }
     TDataModule1& data() { return data_; }
     TDM_firma& catalogue() { return catalogue_; }
-    const TFirma& company() const { return company_; }
+    TDMlokalni& working() { return working_; }
+    // The current company; the settings may change its type and workbook paths.
+    TFirma& company() { return company_; }
+    // The voucher entry of the open company year (after openCompany).
+    VoucherEntry& entry() { return *entry_; }
+    // Settings of the voucher entry as the parameter stores hold them now.
+    JournalSettings journalSettings();
     bool terminating() const { return terminating_; }
     void terminate() { terminating_ = true; }
 
@@ -34,12 +43,11 @@ public:
     // The command-line choice made through the same steps as the window. An unknown company id or a bad
     // year stops the start with a message: never another company's books.
     std::optional<TFirma> autoSelect(IzborFirme& selection);
-    // Opens the chosen company year: names and hosts into the data module, connections, tables, the
-    // posting-line sort list. False (terminating) after the message when anything fails.
+    // Opens the chosen company year: names and hosts into the data module, connections of the data module
+    // and of the working database, their tables, the posting-line sort list, the voucher entry. False
+    // (terminating) after the message when anything fails.
     bool openCompany(const TFirma& firma);
-    // The main window's caption for the open company.
-    std::string caption(const std::string& applicationName, const std::string& title) const;
-    // Closing is refused while a voucher is open.
+    // Closing is refused while a voucher is open; otherwise the three connections are closed.
     bool FormCloseQuery(bool voucherPanelVisible);
 
     static const char* tableOpenFailureMessage();
@@ -49,7 +57,9 @@ private:
     CommandLine commandLine_;
     TDataModule1 data_;
     TDM_firma catalogue_;
+    TDMlokalni working_;
     TFirma company_;
+    std::unique_ptr<VoucherEntry> entry_;
     bool terminating_ = false;
 };
 
