@@ -31,6 +31,10 @@ struct BooksNames {
     std::string partnerTable;  // the partners; empty: pr + ".partner"
 };
 
+class TDataModule1;
+// Where the open company year's chart of accounts and partners are, borrowed tables included.
+BooksNames booksNamesOf(const TDataModule1& data);
+
 // The two boxes under "SALDO:": the difference of the totals on the side that is larger.
 struct SaldoDisplay {
     std::string left;   // EditSD: ukdug - ukpot when positive, else 0 (14 characters, 2 decimals)

@@ -10,39 +10,22 @@ DatasetModel::DatasetModel(db::Dataset& dataset, std::vector<std::string> column
     resolveColumns();
 }
 
-// Column metadata lives in the data set's result and changes when it is reopened.
 void DatasetModel::resolveColumns() {
-    columns_.clear();
-    meta_.clear();
-    const auto& available = dataset_.columns();
-    auto find = [&](const std::string& name) -> const db::Column* {
-        for (const db::Column& column : available)
-            if (db::sameName(column.name, name)) return &column;
-        return nullptr;
-    };
-    if (requested_.empty()) {
-        for (const db::Column& column : available) {
-            columns_.push_back(column.name);
-            meta_.push_back(&column);
-        }
-        return;
-    }
-    for (const std::string& name : requested_) {
-        columns_.push_back(name);
-        meta_.push_back(find(name));
-    }
+    columns_ = requested_;
+    if (columns_.empty())
+        for (const db::Column& column : dataset_.columns()) columns_.push_back(column.name);
+}
+
+const db::Column* DatasetModel::columnMeta(size_t column) const {
+    for (const db::Column& meta : dataset_.columns())
+        if (db::sameName(meta.name, columns_[column])) return &meta;
+    return nullptr;
 }
 
 void DatasetModel::reload() {
     beginResetModel();
     resolveColumns();
     endResetModel();
-}
-
-int DatasetModel::columnOf(const std::string& name) const {
-    for (size_t i = 0; i < columns_.size(); ++i)
-        if (db::sameName(columns_[i], name)) return static_cast<int>(i);
-    return -1;
 }
 
 int DatasetModel::rowCount(const QModelIndex& parent) const {
@@ -57,10 +40,11 @@ int DatasetModel::columnCount(const QModelIndex& parent) const {
 QVariant DatasetModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
     const size_t column = static_cast<size_t>(index.column());
-    if (!meta_.at(column)) return {};
+    const db::Column* meta = column < columns_.size() ? columnMeta(column) : nullptr;
+    if (!meta) return {};
     try {
         const db::Value value = dataset_.valueAt(static_cast<size_t>(index.row()), columns_[column]);
-        return QString::fromStdString(formatter_ ? formatter_(*meta_[column], value) : value.asString());
+        return QString::fromStdString(formatter_ ? formatter_(*meta, value) : value.asString());
     } catch (const db::DbError&) {
         return {};
     }

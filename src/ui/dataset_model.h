@@ -23,7 +23,6 @@ public:
 
     void reload();
     const std::string& columnName(int column) const { return columns_.at(static_cast<size_t>(column)); }
-    int columnOf(const std::string& name) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -32,11 +31,12 @@ public:
 
 private:
     void resolveColumns();
+    // Looked up on every use: the data set replaces its column list whenever it reads the rows again.
+    const db::Column* columnMeta(size_t column) const;
 
     db::Dataset& dataset_;
     std::vector<std::string> requested_;
     std::vector<std::string> columns_;
-    std::vector<const db::Column*> meta_;
     Formatter formatter_;
 };
 

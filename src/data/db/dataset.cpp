@@ -243,24 +243,27 @@ const Row& Dataset::currentRow() const {
     return result_.rows()[visible_[position_]];
 }
 
-Value Dataset::field(std::string_view name) const {
-    if (auto column = result_.columnIndex(name)) return currentRow()[*column];
+Value Dataset::field(std::string_view name) const { return valueOf(currentRow(), name); }
+
+Value Dataset::valueAt(size_t position, std::string_view name) const {
+    return valueOf(result_.rows().at(visible_.at(position)), name);
+}
+
+Value Dataset::valueOf(const Row& row, std::string_view name) const {
+    if (auto column = result_.columnIndex(name)) return row[*column];
     auto lookup = lookups_.find(name);
     if (lookup == lookups_.end()) throw DbError("Nepoznata kolona: " + std::string(name), sql_);
     const Lookup& l = lookup->second;
-    Value key = field(l.keyField);
+    const Value key = valueOf(row, l.keyField);
     const Dataset& source = *l.source;
+    if (!source.isOpen()) return Value::null();
     size_t keyColumn = source.requireColumn(l.sourceKey);
     size_t resultColumn = source.requireColumn(l.resultField);
     const bool numeric = source.columns()[keyColumn].isNumeric();
-    for (const auto& row : source.result_.rows()) {
-        if (compareValues(row[keyColumn], key, numeric) == 0) return row[resultColumn];
+    for (const auto& candidate : source.result_.rows()) {
+        if (compareValues(candidate[keyColumn], key, numeric) == 0) return candidate[resultColumn];
     }
     return Value::null();
-}
-
-Value Dataset::valueAt(size_t position, std::string_view name) const {
-    return result_.rows().at(visible_.at(position)).at(requireColumn(name));
 }
 
 void Dataset::addLookupField(std::string name, std::string keyField, const Dataset& lookup, std::string lookupKey,

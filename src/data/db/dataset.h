@@ -64,7 +64,7 @@ public:
     std::string asString(std::string_view name) const { return field(name).asString(); }
     long long asInt(std::string_view name) const { return field(name).asInt(); }
     double asDouble(std::string_view name) const { return field(name).asDouble(); }
-    // The value of a column in a visible row, without moving the cursor.
+    // The value of a column or lookup field in a visible row, without moving the cursor.
     Value valueAt(size_t position, std::string_view name) const;
 
     // A read-only column `name` whose value is `resultField` of the row of `lookup` whose `lookupKey`
@@ -93,6 +93,8 @@ private:
     void sortVisible();
     std::vector<size_t> resolveSortColumns(std::string_view fields) const;
     const Row& currentRow() const;
+    // A column or lookup field of a row.
+    Value valueOf(const Row& row, std::string_view name) const;
     size_t requireColumn(std::string_view name) const;
     std::string requireTable() const;
     // The current row's key, and the condition that finds a row by it: a text key (an account code, a

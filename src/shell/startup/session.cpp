@@ -64,10 +64,7 @@ bool Session::openCompany(const TFirma& firma) {
         prompt_.message("Neispravan redoslijed stavki \"" + index + "\": koristi se nalogid;rbr;id");
     working_.setStavkeIndexi(data_.setKonnalIndex(index));
 
-    const std::string konto = data_.prefixes.konto.empty() ? "" : data_.prefixes.konto + "konto";
-    const std::string partner = data_.prefixes.partner.empty() ? "" : data_.prefixes.partner + "partner";
-    entry_ = std::make_unique<VoucherEntry>(working_, data_.MyConnection2(),
-                                            BooksNames{data_.db_fin, data_.db_pr, konto, partner}, company_.godina,
+    entry_ = std::make_unique<VoucherEntry>(working_, data_.MyConnection2(), booksNamesOf(data_), company_.godina,
                                             journalSettings(), prompt_);
     return true;
 }

@@ -106,6 +106,7 @@ TEST_F(DatasetTest, FilterAndLookupField) {
     EXPECT_EQ(walk(d, "opis"), (std::vector<std::string>{"a", "b"}));
     d.first();
     EXPECT_EQ(d.asString("partner"), "Drugi");
+    EXPECT_EQ(d.valueAt(1, "partner").asString(), "Drugi") << "grids read lookup fields by position";
     d.clearFilter();
     EXPECT_EQ(d.recordCount(), 4u);
 }
