@@ -368,6 +368,11 @@ EntryResult VoucherEntry::Auriraj1Click() {
         refreshHeader();
         return offerBalancingLine();
     }
+    return closeAfterBooksChanged();
+}
+
+// The voucher left the working copy: the entry closes, the books' readers and the working tables reload.
+EntryResult VoucherEntry::closeAfterBooksChanged() {
     closeEntry();
     if (booksChanged_) booksChanged_();
     try {
@@ -411,14 +416,7 @@ EntryResult VoucherEntry::brisiNalog() {
     } catch (const db::DbError& error) {
         return failure(error.what());
     }
-    closeEntry();
-    if (booksChanged_) booksChanged_();
-    try {
-        reopenWorkingTables();
-    } catch (const db::DbError& error) {
-        prompt_.message(error.what());
-    }
-    return EntryResult::done();
+    return closeAfterBooksChanged();
 }
 
 double VoucherEntry::setSaldoNaloga() {

@@ -207,6 +207,7 @@ private:
     bool locateHeader();
     bool refreshHeader();
     void closeEntry();
+    EntryResult closeAfterBooksChanged();
     void saveHeader();
     void saveLine();
     EntryResult failure(const std::string& text);
