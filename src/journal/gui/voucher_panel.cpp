@@ -58,6 +58,7 @@ QPushButton* newButton(QWidget* parent, const char* name, const char* caption) {
 // A caption above its control.
 QWidget* labelled(QWidget* parent, const char* caption, QWidget* control, QLabel** label = nullptr) {
     auto* box = new QWidget(parent);
+    box->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(1);
@@ -146,6 +147,8 @@ void VoucherPanel::build() {
     layout->addWidget(buildTotals());
     grid_ = new LinesGrid(this);
     layout->addWidget(grid_, 1);
+    // Takes the room the grid leaves while only the header is shown.
+    layout->addStretch();
 
     // Enter moves on in every input; the lists are watched too. The panel's own filter is installed
     // afterwards, so it sees the keys first (an empty list drops down on Enter).
