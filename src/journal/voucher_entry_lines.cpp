@@ -183,13 +183,15 @@ TFPretraga VoucherEntry::traikonto1Click() {
 
 std::optional<TFFillAndReplace> VoucherEntry::popuniilizamijenivrijednostukoloni1Click(const std::string& column) {
     if (mode_ != EntryMode::Laviranje || !voucherId_) return std::nullopt;
-    if (!TFFillAndReplace::isChangeableColumn(lines(), column)) {
-        prompt_.message("Pomoćne kolone ne možete mijenjati ovom opcijom!");
+    // Only this voucher's lines: the working copy holds the vouchers of every company.
+    FillReplaceScope scope{working_.databaseName() + ".konnal", "nalogid=" + std::to_string(*voucherId_),
+                           {"id", "nalogid"}};
+    if (!TFFillAndReplace::isChangeableColumn(lines(), column, scope)) {
+        prompt_.message(TFFillAndReplace::kLookupColumn);
         return std::nullopt;
     }
     std::optional<TFFillAndReplace> dialog;
-    dialog.emplace(working_.MyConnection1(), working_.databaseName() + ".konnal", lines(), *voucherId_, column,
-                   prompt_, [this] { RekalkUkupno(); });
+    dialog.emplace(working_.MyConnection1(), lines(), column, std::move(scope), prompt_, [this] { RekalkUkupno(); });
     dialog->ukljuciPosebniUslov("kontoid", "");
     return dialog;
 }

@@ -51,6 +51,7 @@ TFFillAndReplaceWindow::TFFillAndReplaceWindow(TFFillAndReplace& change, QWidget
     auto* replaceMode = new QRadioButton(QString::fromUtf8("zamijeni traženu vrijednost"), modes);
     fill_ = new QRadioButton(QString::fromUtf8("popuni sve vrijednosti unešenom"), modes);
     replaceMode->setChecked(true);
+    fill_->setEnabled(change_.fillAllowed());
     modeLayout->addWidget(replaceMode);
     modeLayout->addWidget(fill_);
     layout->addWidget(modes);

@@ -13,9 +13,9 @@ class QRadioButton;
 
 namespace tarvo::journal {
 
-// "Traži i/ili zamijeni vrijednost u koloni" on the voucher's lines: the special condition (yellow), the
-// find and replace inputs of the column's kind, the choice between replacing a value and filling the
-// column, "IZVRŠI PROMJENU" and "ODUSTANI".
+// "Traži i/ili zamijeni vrijednost u koloni" for the voucher's lines and the table windows: the special
+// condition (yellow) when the change has one, the find and replace inputs of the column's kind, the
+// choice between replacing a value and filling the column (off for a key), "IZVRŠI PROMJENU", "ODUSTANI".
 class TFFillAndReplaceWindow : public QDialog {
     Q_OBJECT
 public:

@@ -15,8 +15,7 @@
 #include <QVBoxLayout>
 
 #include "data/db/dataset.h"
-#include "journal/gui/column_fill_dialog.h"
-#include "journal/tables/column_fill.h"
+#include "journal/gui/tffillandreplace.h"
 #include "journal/tables/field_text.h"
 #include "ui/dataset_model.h"
 #include "ui/enter_as_tab.h"
@@ -235,9 +234,9 @@ void TFormAzTab::popuniIliZamijeni() {
     if (editor_->editing()) return;
     const int section = std::max(grid_->currentIndex().column(), 0);
     if (section >= model_->columnCount()) return;
-    std::unique_ptr<tables::ColumnFillReplace> change = editor_->popuniIliZamijeni(model_->columnName(section));
+    std::unique_ptr<TFFillAndReplace> change = editor_->popuniIliZamijeni(model_->columnName(section));
     if (!change) return;
-    ColumnFillDialog dialog(*change, this);
+    TFFillAndReplaceWindow dialog(*change, this);
     dialog.exec();
     reloadGrid();
     applyStates();

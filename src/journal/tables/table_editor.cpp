@@ -3,7 +3,7 @@
 #include "data/db/connection.h"
 #include "data/db/dataset.h"
 #include "data/db/error.h"
-#include "journal/tables/column_fill.h"
+#include "journal/fill_replace.h"
 #include "journal/tables/field_text.h"
 #include "journal/tables/table_file.h"
 #include "journal/tables/table_print.h"
@@ -283,12 +283,13 @@ bool TableEditor::stampaj(const std::filesystem::path& output, bool openViewer) 
     return true;
 }
 
-std::unique_ptr<ColumnFillReplace> TableEditor::popuniIliZamijeni(std::string_view name) {
-    if (editing() || !ColumnFillReplace::isChangeableColumn(dataset_, name)) {
-        if (!editing()) prompt_.message(ColumnFillReplace::kLookupColumn);
+std::unique_ptr<TFFillAndReplace> TableEditor::popuniIliZamijeni(std::string_view name) {
+    FillReplaceScope scope{dataset_.tableName(), {}, {}};
+    if (editing() || !TFFillAndReplace::isChangeableColumn(dataset_, name, scope)) {
+        if (!editing()) prompt_.message(TFFillAndReplace::kLookupColumn);
         return nullptr;
     }
-    return std::make_unique<ColumnFillReplace>(connection_, dataset_, column(name)->name, prompt_);
+    return std::make_unique<TFFillAndReplace>(connection_, dataset_, column(name)->name, std::move(scope), prompt_);
 }
 
 }  // namespace tarvo::tables

@@ -11,6 +11,7 @@
 #include <vector>
 
 namespace tarvo {
+class TFFillAndReplace;
 class UserPrompt;
 namespace db {
 struct Column;
@@ -20,8 +21,6 @@ class Dataset;
 }  // namespace tarvo
 
 namespace tarvo::tables {
-
-class ColumnFillReplace;
 
 struct TableEditorSetup {
     std::string caption;                   // "AŽURIRANJE KONTA"
@@ -125,7 +124,7 @@ public:
     bool stampaj(const std::filesystem::path& output = "my_preview.pdf", bool openViewer = true);
     // The fill-or-replace operation on a grid column; nothing after "Pomoćne kolone ne možete mijenjati
     // ovom opcijom!" for a lookup column.
-    std::unique_ptr<ColumnFillReplace> popuniIliZamijeni(std::string_view column);
+    std::unique_ptr<TFFillAndReplace> popuniIliZamijeni(std::string_view column);
 
 protected:
     // Values of a new record ("Dodaj/nova" only, not a copy).

@@ -5,8 +5,8 @@
 
 #include "company_year_fixture.h"
 #include "data/db/dataset.h"
+#include "journal/fill_replace.h"
 #include "journal/tables/code_tables.h"
-#include "journal/tables/column_fill.h"
 #include "journal/tables/field_text.h"
 #include "journal/tables/table_file.h"
 
@@ -305,24 +305,24 @@ TEST_F(CodeTables, FillOrReplaceInAColumn) {
     ASSERT_TRUE(editor->otvori());
     ASSERT_TRUE(editor->dataset().locate("id", "2000"));
 
-    std::unique_ptr<ColumnFillReplace> key = editor->popuniIliZamijeni("id");
+    std::unique_ptr<TFFillAndReplace> key = editor->popuniIliZamijeni("id");
     ASSERT_TRUE(key);
     key->FormActivate(today());
     EXPECT_FALSE(key->fillAllowed());
-    key->setMode(ColumnFillReplace::Mode::Fill);
+    key->setMode(TFFillAndReplace::Mode::Fill);
     key->setReplaceText("9");
     EXPECT_EQ(key->izvrsiPromjenu(), std::nullopt);
     EXPECT_EQ(count(fin(), "select count(*) from konto where id in ('1000','2000','3000')"), 3);
-    key->setMode(ColumnFillReplace::Mode::Replace);
+    key->setMode(TFFillAndReplace::Mode::Replace);
     EXPECT_EQ(key->findText(), "2000");
     key->setReplaceText("2001");
     EXPECT_EQ(key->izvrsiPromjenu(), 1u) << "a key is replaced value by value";
     EXPECT_EQ(count(fin(), "select count(*) from konto where id='2001'"), 1);
 
-    std::unique_ptr<ColumnFillReplace> names = editor->popuniIliZamijeni("naziv");
+    std::unique_ptr<TFFillAndReplace> names = editor->popuniIliZamijeni("naziv");
     ASSERT_TRUE(names);
     names->FormActivate(today());
-    names->setMode(ColumnFillReplace::Mode::Fill);
+    names->setMode(TFFillAndReplace::Mode::Fill);
     names->setReplaceText("Isti \"naziv\"");
     EXPECT_EQ(names->izvrsiPromjenu(), 3u);
     EXPECT_EQ(count(fin(), "select count(*) from konto where naziv='Isti \"naziv\"'"), 3);
