@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "../catalogue/test_catalogue.h"
+#include "test_catalogue.h"
 #include "data/copy_to_all.h"
 #include "data/db/error.h"
 #include "data/params/copy_parameter.h"

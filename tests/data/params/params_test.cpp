@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <set>
 
-#include "../catalogue/test_catalogue.h"
+#include "test_catalogue.h"
 #include "data/db/error.h"
 #include "data/params/distributer.h"
 #include "data/params/global_settings.h"

@@ -8,7 +8,7 @@
 
 #include "data/catalogue/dm_firma.h"
 #include "data/catalogue/server_setup.h"
-#include "../catalogue/test_catalogue.h"
+#include "test_catalogue.h"
 #include "data/db/error.h"
 #include "data/schema/default_rows.h"
 #include "data/schema/table_definitions.h"
