@@ -159,7 +159,8 @@ unsigned long long Connection::execute(std::string_view sql) {
 
 ResultSet Connection::query(std::string_view sql) {
     sendQuery(sql);
-    ResultGuard guard{mysql_store_result(handle_)};
+    // Rows are read as they arrive: a second, client-side copy of a large result would cost as much again.
+    ResultGuard guard{mysql_use_result(handle_)};
     if (!guard.result) {
         if (mysql_field_count(handle_) != 0) fail(sql);
         drainResults(sql);
@@ -168,7 +169,6 @@ ResultSet Connection::query(std::string_view sql) {
     std::vector<Column> columns = columnsOf(guard.result);
     const unsigned count = static_cast<unsigned>(columns.size());
     std::vector<Row> rows;
-    rows.reserve(mysql_num_rows(guard.result));
     while (MYSQL_ROW raw = mysql_fetch_row(guard.result)) {
         unsigned long* lengths = mysql_fetch_lengths(guard.result);
         Row row;
@@ -179,6 +179,7 @@ ResultSet Connection::query(std::string_view sql) {
         }
         rows.push_back(std::move(row));
     }
+    if (mysql_errno(handle_) != 0) fail(sql);
     mysql_free_result(guard.result);
     guard.result = nullptr;
     // A statement sent together with others leaves further results behind.
