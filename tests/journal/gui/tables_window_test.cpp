@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "company_year_fixture.h"
+#include "qt_application.h"
 #include "data/db/dataset.h"
 #include "journal/gui/code_table_editors.h"
 #include "journal/gui/tformazkonto.h"
@@ -19,19 +20,6 @@ using namespace tarvo::journal;
 
 namespace {
 
-// The application lives from before the first test to after the last, and goes before the exit handlers.
-class QtApplication : public ::testing::Environment {
-public:
-    void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[19] = "tables_window_test";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QApplication> app_;
-};
-const ::testing::Environment* const kQtApplication = ::testing::AddGlobalTestEnvironment(new QtApplication);
 
 class TableWindows : public ::testing::Test {
 protected:

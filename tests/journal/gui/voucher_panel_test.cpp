@@ -19,6 +19,7 @@
 #include <stdexcept>
 
 #include "company_year_fixture.h"
+#include "qt_application.h"
 #include "journal/gui/tffillandreplace.h"
 #include "journal/gui/tfpretraga.h"
 #include "journal/gui/tform8.h"
@@ -32,18 +33,6 @@ using namespace tarvo::journal;
 
 namespace {
 
-class QtApplication : public ::testing::Environment {
-public:
-    void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[24] = "journalgui_panel_test";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QApplication> app_;
-};
-const ::testing::Environment* const kQtApplication = ::testing::AddGlobalTestEnvironment(new QtApplication);
 
 constexpr Date kToday{std::chrono::year(2024), std::chrono::month(3), std::chrono::day(15)};
 
