@@ -1,19 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "ui/single_instance.h"
+#include "qt_application.h"
 
 namespace {
 
 TEST(SingleInstance, ASecondCopyOfTheSameFileAsksTheFirstToComeForward) {
-    int argc = 1;
-    char name[] = "test";
-    char* argv[] = {name, nullptr};
-    QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     const QString program = dir.filePath("tarvo");
     const QString otherProgram = dir.filePath("kopija/tarvo");

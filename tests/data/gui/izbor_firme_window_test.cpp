@@ -9,16 +9,13 @@
 #include "data/catalogue/server_setup.h"
 #include "data/gui/tform_izbor_firme.h"
 #include "test_catalogue.h"
+#include "qt_application.h"
 
 using namespace tarvo;
 
 namespace {
 
 TEST(IzborFirmeWindow, ListsCompaniesAndEnterOnTheListConfirms) {
-    int argc = 1;
-    char name[] = "test";
-    char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
 
     test::TestCatalogue catalogue;
     const int first = test::uniqueCompanyId();

@@ -9,16 +9,13 @@
 #include "lifecycle/gui/tform2.h"
 #include "shell/startup/session.h"
 #include "test_catalogue.h"
+#include "qt_application.h"
 
 using namespace tarvo;
 
 namespace {
 
 TEST(Administration, EveryCodeTableButtonOpensItsEditor) {
-    int argc = 1;
-    char name[] = "test";
-    char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
 
     test::TestCatalogue catalogue;
     const int fid = test::uniqueCompanyId();
