@@ -103,6 +103,7 @@ void IzborFirme::ucitajListu() {
     }
     current_.reset();
     years_.clear();
+    allDatabases_.emplace(catalogue_.sveBaze_MyQuery2());
     if (!companies_.empty()) selectRow(0);
 }
 
@@ -110,10 +111,10 @@ void IzborFirme::selectRow(size_t row) {
     const Company& company = companies_.at(row);
     current_ = row;
     years_.clear();
-    db::ResultSet result = catalogue_.MyConnection1().query(
-        "select distinct godina from " + catalogue_.names().ex + ".baza where fid=" + std::to_string(company.id) +
-        " order by godina desc");
-    for (const auto& r : result.rows()) years_.push_back(static_cast<int>(r[0].asInt()));
+    for (size_t i = 0; allDatabases_ && i < allDatabases_->recordCount(); ++i) {
+        if (allDatabases_->valueAt(i, "fid").asInt() == company.id)
+            years_.push_back(static_cast<int>(allDatabases_->valueAt(i, "godina").asInt()));
+    }
     yearText_ = std::to_string(company.tgodina);
     companyCode_ = std::to_string(company.id);
 }

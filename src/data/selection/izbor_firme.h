@@ -68,6 +68,7 @@ private:
     TDM_firma& catalogue_;
     std::vector<Company> companies_;
     std::optional<size_t> current_;
+    std::optional<db::Dataset> allDatabases_;  // every company's years, newest first
     std::vector<int> years_;
     std::string companyCode_ = "1";
     std::string yearText_;
